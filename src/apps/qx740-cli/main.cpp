@@ -52,7 +52,8 @@ bool applyOptions(MeterSession& session, const cli::CliOptions& o)
     session.policy().setRepeat(o.repeat);
     if (o.interval) {
         session.policy().setIntervalEnabled(true);
-        session.policy().intervalTextChanged(*o.interval);
+        // As if set before the readings began: the first reading is logged at once.
+        session.policy().setIntervalText(*o.interval);
     }
     if (o.maxRecords)
         session.policy().setMaxRecords(*o.maxRecords);

@@ -47,7 +47,15 @@ int ReadingLogTable::columnCount(const QModelIndex& parent) const
 
 QVariant ReadingLogTable::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || role != Qt::DisplayRole)
+    if (!index.isValid())
+        return {};
+    if (role == Qt::TextAlignmentRole) {
+        // No left, time centred, Value and Unit right, the second reading left.
+        static const int kAlign[] = {Qt::AlignLeft,  Qt::AlignHCenter, Qt::AlignRight,
+                                     Qt::AlignRight, Qt::AlignLeft,    Qt::AlignLeft};
+        return QVariant::fromValue(Qt::Alignment(kAlign[index.column()]) | Qt::AlignVCenter);
+    }
+    if (role != Qt::DisplayRole)
         return {};
     return m_store.field(index.row(), static_cast<LogStore::Field>(index.column()));
 }

@@ -45,6 +45,8 @@ public:
     // The log was cleared: numbering restarts; the repeat key, countdown and limit stay.
     void cleared();
 
+    // Sets the interval text as the controls start with it, without re-arming the countdown.
+    void setIntervalText(const QString& text) { m_intervalText = text; }
     void setRepeat(bool on) { m_repeat = on; }
     void setIntervalEnabled(bool on) { m_intervalEnabled = on; }
     void setMaxRecords(int n) { m_maxRecords = n; }

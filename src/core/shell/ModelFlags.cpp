@@ -44,6 +44,7 @@ QString ModelFlags::caption(ModelFlag f)
 StartupConfig applyModelFlags(const ModelFlags& flags)
 {
     StartupConfig c;
+    c.flags = flags;
     if (flags.isChecked(ModelFlag::IFRK417)) {
         c.handler = ReceiveHandler::H415RData;
         c.title = QString::fromLatin1(texts::kTitle417);

@@ -48,6 +48,7 @@ private:
 // What the start-up derives from the flags.
 struct StartupConfig
 {
+    ModelFlags flags; // as read
     ReceiveHandler handler = ReceiveHandler::None;
     QString title; // without the 32/64-bit marker
     int baudRate = 2400;
