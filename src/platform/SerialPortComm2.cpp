@@ -92,7 +92,12 @@ void SerialPortComm2::onError(QSerialPort::SerialPortError error)
     if (!m_port.isOpen())
         return;
     // A vanished device reports errors in a tight loop; close on the first one, then tell.
-    const QString message = describeFailure(m_device, error, m_port.errorString());
+    // The system's text here is often stale (left by a modem-line request), so say what
+    // happened in words and give it only as detail.
+    const QString message = describeFailure(
+        m_device, error,
+        QStringLiteral("the connection was lost; the device was unplugged or closed (%1)")
+            .arg(m_port.errorString()));
     m_port.close();
     m_port.clearError();
     emit lost(message);

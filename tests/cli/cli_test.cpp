@@ -8,6 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
 using namespace qx740::test;
 
 namespace {
@@ -216,4 +221,51 @@ TEST(Cli, ErrorsGoToStandardErrorWithNonZeroStatus)
     for (const char* option : {"--port", "--replay", "--assembler", "--json", "--interval",
                                "--max-records", "--no-repeat", "--start-time", "--baud"})
         EXPECT_TRUE(help.out.contains(option)) << option;
+}
+
+TEST(Cli, LivePortLogsUntilTheDeviceVanishes)
+{
+    int master = -1, slave = -1;
+    char name[128] = {};
+    ASSERT_EQ(::openpty(&master, &slave, name, nullptr, nullptr), 0);
+    // The tool must not inherit our side of the line, or it could never vanish.
+    ::fcntl(master, F_SETFD, FD_CLOEXEC);
+    ::fcntl(slave, F_SETFD, FD_CLOEXEC);
+    termios t{};
+    ::tcgetattr(slave, &t);
+    ::cfmakeraw(&t);
+    ::tcsetattr(slave, TCSANOW, &t);
+
+    QProcess p;
+    p.start(QStringLiteral(QX740_CLI), {QStringLiteral("--port"), QString::fromLatin1(name)});
+    ASSERT_TRUE(p.waitForStarted());
+    QByteArray out;
+    // Keep writing frames until the tool has opened the port and logged one.
+    for (int i = 0; i < 100 && !out.contains("1.23"); ++i) {
+        const QByteArray frame = readingFrame(" 123", 2, "25");
+        ASSERT_EQ(::write(master, frame.constData(), std::size_t(frame.size())), frame.size());
+        p.waitForReadyRead(100);
+        out += p.readAllStandardOutput();
+    }
+    EXPECT_TRUE(out.startsWith("No\tTime\tValue")) << out.constData();
+    EXPECT_TRUE(out.contains("\t1.23\t")) << out.constData();
+
+    ::close(slave);
+    ::close(master); // the far side vanishes
+    ASSERT_TRUE(p.waitForFinished(5000));
+    EXPECT_EQ(p.exitCode(), 1);
+    EXPECT_TRUE(p.readAllStandardError().contains(name));
+}
+
+TEST(Cli, LivePortStopsAfterTheDuration)
+{
+    int master = -1, slave = -1;
+    char name[128] = {};
+    ASSERT_EQ(::openpty(&master, &slave, name, nullptr, nullptr), 0);
+    const CliRun r = runCli({QStringLiteral("--port"), QString::fromLatin1(name),
+                             QStringLiteral("--duration"), QStringLiteral("0.3")});
+    EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_EQ(r.out, "No\tTime\tValue\tUnit\tValue2\tUnit2\r\n");
+    ::close(slave);
+    ::close(master);
 }
