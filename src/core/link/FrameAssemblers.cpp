@@ -46,9 +46,11 @@ void H452Assembler::receive(const unsigned char* data, std::size_t count, std::s
 void CComm1Assembler::bound(std::string& acc)
 {
     // Without "0D0A" the middle can never matter: the frame's head goes to the decoder, and
-    // a later "0D0A" can begin at most three characters before the end.
+    // a later "0D0A" can begin at most three characters before the end. A character that is
+    // no hexadecimal digit stands in for the middle, so that head and tail, which never stood
+    // side by side, cannot form a "0D0A" across the cut.
     if (acc.size() > kLimit)
-        acc.erase(kHead, acc.size() - kHead - 3);
+        acc.replace(kHead, acc.size() - kHead - 3, 1, '-');
 }
 
 void CComm1Assembler::receive(const unsigned char* data, std::size_t count, std::string& lcdHex,

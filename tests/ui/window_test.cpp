@@ -1,0 +1,305 @@
+// The real window, offscreen, fed through a pseudo-terminal as a meter would feed it.
+#include "Frames.h"
+#include "LcdPanelWidget.h"
+#include "TFCOMM.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QProgressBar>
+#include <QTableView>
+#include <QTemporaryFile>
+#include <QTest>
+#include <QTimer>
+#include <QWheelEvent>
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+using namespace qx740;
+using namespace qx740::test;
+
+namespace {
+
+// A pseudo-terminal whose slave side the window opens as its serial port.
+class Pty
+{
+public:
+    Pty()
+    {
+        char name[128] = {};
+        if (::openpty(&m_master, &m_slave, name, nullptr, nullptr) != 0)
+            throw std::runtime_error("openpty");
+        // A process the test starts must not hold the line open.
+        ::fcntl(m_master, F_SETFD, FD_CLOEXEC);
+        ::fcntl(m_slave, F_SETFD, FD_CLOEXEC);
+        termios t{};
+        ::tcgetattr(m_slave, &t);
+        ::cfmakeraw(&t);
+        ::tcsetattr(m_slave, TCSANOW, &t);
+        m_path = QString::fromLocal8Bit(name);
+    }
+    ~Pty()
+    {
+        closeMaster();
+        if (m_slave >= 0)
+            ::close(m_slave);
+    }
+    const QString& path() const { return m_path; }
+    void write(const QByteArray& bytes)
+    {
+        ASSERT_EQ(::write(m_master, bytes.constData(), size_t(bytes.size())), bytes.size());
+    }
+    void closeMaster()
+    {
+        if (m_master >= 0)
+            ::close(m_master);
+        m_master = -1;
+    }
+    // Our own slave descriptor keeps the line up until the window has its own.
+    void closeSlave()
+    {
+        if (m_slave >= 0)
+            ::close(m_slave);
+        m_slave = -1;
+    }
+
+private:
+    int m_master = -1, m_slave = -1;
+    QString m_path;
+};
+
+QString text(QWidget& root, const char* name)
+{
+    QWidget* w = root.findChild<QWidget*>(QString::fromLatin1(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w ? w->property("text").toString() : QString();
+}
+
+// Runs fn while a watcher answers every message box that opens; returns their texts.
+QStringList withMessageBoxes(QMessageBox::StandardButton button, const std::function<void()>& fn)
+{
+    QStringList texts;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            texts << box->text();
+            box->button(button)->click();
+        }
+    });
+    watcher.start(10);
+    fn();
+    return texts;
+}
+
+void connectTo(TFCOMM& w, const QString& device)
+{
+    w.portChoice().setExplicitDevice(device);
+    w.findChild<QAction*>(QStringLiteral("START1"))->trigger();
+}
+
+} // namespace
+
+TEST(Window, PtyBytesBecomeLcdCaptionsVerdictAndGridRows)
+{
+    Pty pty;
+    TFCOMM w(ModelFlags::thisBuild(), QStringLiteral("."));
+    w.show();
+    connectTo(w, pty.path());
+    ASSERT_TRUE(w.isConnected());
+    EXPECT_FALSE(w.findChild<QAction*>(QStringLiteral("START1"))->isEnabled());
+    EXPECT_TRUE(w.findChild<QAction*>(QStringLiteral("STOP1"))->isEnabled());
+
+    // Split in awkward places, as a serial line delivers it.
+    const QByteArray stream = readingFrame(" 123", 2, "25") + readingFrame("4567", 0, "25") +
+                              readingFrame(" 0L ", 0, "25");
+    pty.write(stream.left(5));
+    QTest::qWait(30);
+    pty.write(stream.mid(5));
+
+    auto* grid = w.findChild<QTableView*>(QStringLiteral("DBGrid1"));
+    ASSERT_NE(grid, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return grid->model()->rowCount() == 3; }, 5000));
+
+    EXPECT_EQ(grid->model()->index(0, 2).data().toString(), QStringLiteral("1.23"));
+    EXPECT_EQ(grid->model()->index(1, 2).data().toString(), QStringLiteral("4567"));
+    EXPECT_EQ(grid->model()->index(2, 2).data().toString(), QStringLiteral("0L"));
+    EXPECT_EQ(grid->currentIndex().row(), 2); // follows the newest row
+
+    // The last frame on the panel: blank, 0, L, blank.
+    EXPECT_EQ(text(w, "LcdDa"), QString());
+    EXPECT_EQ(text(w, "LcdDb"), QStringLiteral("0"));
+    EXPECT_EQ(text(w, "LcdDc"), QStringLiteral("@"));
+    EXPECT_EQ(text(w, "T1VALUE"), QStringLiteral("0L"));
+    EXPECT_EQ(text(w, "judge"), QStringLiteral("Fail"));
+    EXPECT_EQ(w.findChild<QProgressBar*>(QStringLiteral("PBar2"))->value(), 40);
+
+    w.findChild<QAction*>(QStringLiteral("STOP1"))->trigger();
+    EXPECT_FALSE(w.isConnected());
+    EXPECT_TRUE(w.findChild<QAction*>(QStringLiteral("STOP1"))->isChecked());
+}
+
+TEST(Window, WindowAndCliAgreeOnTheSameBytes)
+{
+    QByteArray stream;
+    const char* const mains[] = {" 123", " 123", "1234", " 0L ", "  45", "9999"};
+    for (int i = 0; i < 6; ++i)
+        stream += readingFrame(mains[i], i % 3, i < 3 ? "25" : "38");
+    stream.insert(20, char(0x55)); // a surplus byte spoils one frame
+
+    Pty pty;
+    TFCOMM w(ModelFlags::thisBuild(), QStringLiteral("."));
+    w.findChild<QCheckBox*>(QStringLiteral("RepeatSet"))->setChecked(false);
+    w.findChild<QLineEdit*>(QStringLiteral("T1HI"))->setText(QStringLiteral("50"));
+    connectTo(w, pty.path());
+    ASSERT_TRUE(w.isConnected());
+    pty.write(stream);
+
+    QTemporaryFile capture;
+    ASSERT_TRUE(capture.open());
+    capture.write(stream);
+    capture.flush();
+    QProcess cli;
+    cli.start(QStringLiteral(QX740_CLI),
+              {QStringLiteral("--replay"), capture.fileName(), QStringLiteral("--no-repeat"),
+               QStringLiteral("--high"), QStringLiteral("50")});
+    ASSERT_TRUE(cli.waitForFinished(30000));
+    QList<QByteArray> rows = cli.readAllStandardOutput().split('\n');
+    rows.removeFirst(); // header
+    rows.removeAll(QByteArray());
+    ASSERT_FALSE(rows.isEmpty());
+
+    auto* grid = w.findChild<QTableView*>(QStringLiteral("DBGrid1"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return grid->model()->rowCount() == rows.size(); }, 5000));
+    QTest::qWait(100); // nothing more arrives
+    ASSERT_EQ(grid->model()->rowCount(), rows.size());
+    for (int r = 0; r < rows.size(); ++r) {
+        const QList<QByteArray> fields = rows[r].trimmed().split('\t');
+        for (int c : {0, 2, 3, 4, 5}) {
+            QString shown = grid->model()->index(r, c).data().toString();
+            if (shown.trimmed().isEmpty())
+                shown = QStringLiteral("NULL");
+            EXPECT_EQ(shown, QString::fromUtf8(fields[c])) << "row " << r << " column " << c;
+        }
+    }
+    EXPECT_EQ(text(w, "judge"), QStringLiteral("Fail")); // 9999 > 50
+}
+
+TEST(Window, PortErrorsAreReportedAndLeaveTheControlsDisconnected)
+{
+    TFCOMM w(ModelFlags::thisBuild(), QStringLiteral("."));
+    QStringList messages = withMessageBoxes(
+        QMessageBox::Ok, [&] { connectTo(w, QStringLiteral("/dev/no-such-serial-port")); });
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("/dev/no-such-serial-port")));
+    EXPECT_FALSE(w.isConnected());
+    EXPECT_TRUE(w.findChild<QAction*>(QStringLiteral("START1"))->isEnabled());
+
+    // The far side vanishes mid-stream: one message, controls back to disconnected, no spin.
+    auto pty = std::make_unique<Pty>();
+    connectTo(w, pty->path());
+    ASSERT_TRUE(w.isConnected());
+    pty->write(readingFrame(" 123", 2, "25"));
+    messages = withMessageBoxes(QMessageBox::Ok, [&] {
+        QTest::qWait(50);
+        pty.reset();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !w.isConnected(); }, 3000));
+        QTest::qWait(200);
+    });
+    EXPECT_FALSE(w.isConnected());
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("/dev/pts/")));
+
+    // A port that is there again connects.
+    Pty again;
+    connectTo(w, again.path());
+    EXPECT_TRUE(w.isConnected());
+}
+
+TEST(Window, StartUpStateTitleAndExits)
+{
+    struct Case
+    {
+        ModelFlags flags;
+        const char* title;
+        int axisMax;
+        const char* setmax;
+    };
+    const Case cases[] = {
+        {ModelFlags::thisBuild(), "QX-740 Interface Program Ver:2.02", 4000, "3000"},
+        {ModelFlags::none().set(ModelFlag::IFRK424), "RK424 Interface Program _Ver: 1.00", 6000,
+         "6000"},
+        {ModelFlags::none().set(ModelFlag::IF426), "", 4000, "3000"},
+    };
+    for (const Case& c : cases) {
+        TFCOMM w(c.flags, QStringLiteral("."));
+        const QString title = w.windowTitle();
+        EXPECT_TRUE(title == QLatin1String(c.title) + QLatin1String("(x64)") ||
+                    title == QLatin1String(c.title) + QLatin1String("(x86)"))
+            << title.toStdString();
+        EXPECT_EQ(w.session().valueAxisMaximum(), c.axisMax);
+        EXPECT_EQ(text(w, "Setmax"), QLatin1String(c.setmax));
+        EXPECT_EQ(w.centralWidget()->size(), QSize(754, 557));
+        for (int i = 0; i < kModelFlagCount; ++i) {
+            const auto flag = static_cast<ModelFlag>(i);
+            auto* box = w.findChild<QCheckBox*>(ModelFlags::objectName(flag));
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->isChecked(), c.flags.isChecked(flag));
+        }
+    }
+
+    // Closing with an empty log needs no answer; with rows it asks the Quit question.
+    TFCOMM w(ModelFlags::thisBuild(), QStringLiteral("."));
+    w.show();
+    EXPECT_TRUE(w.close());
+    w.show();
+    w.session().H415RData(readingFrame(" 123", 2, "25").constData(), 14);
+    ASSERT_EQ(w.session().log().size(), 1);
+    bool closed = true;
+    QStringList asked = withMessageBoxes(QMessageBox::No, [&] { closed = w.close(); });
+    EXPECT_FALSE(closed);
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_EQ(asked[0], QStringLiteral("Are you ensure to exit the program?"));
+    EXPECT_EQ(w.session().log().size(), 1);
+
+    // Record > New asks what it does, and No keeps the rows.
+    asked = withMessageBoxes(QMessageBox::No, [&] { w.RecordNewClick(); });
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_EQ(asked[0], QStringLiteral("Are you sure to clear the recorded data?"));
+    EXPECT_EQ(w.session().log().size(), 1);
+    withMessageBoxes(QMessageBox::Yes, [&] { w.RecordNewClick(); });
+    EXPECT_EQ(w.session().log().size(), 0);
+}
+
+TEST(Window, WheelMovesTheGridSelectionOneRowPerEvent)
+{
+    TFCOMM w(ModelFlags::thisBuild(), QStringLiteral("."));
+    w.show();
+    for (int i = 0; i < 20; ++i)
+        w.session().H415RData(readingFrame(" 123", 2, "25").constData(), 14);
+    auto* grid = w.findChild<QTableView*>(QStringLiteral("DBGrid1"));
+    ASSERT_EQ(grid->currentIndex().row(), 19);
+
+    struct Case
+    {
+        int delta;
+        int expectedRow;
+    };
+    // Away from the user (positive) goes up one row whatever the distance; 0 or less down.
+    const Case cases[] = {{120, 18}, {480, 17}, {-120, 18}, {0, 19}, {15, 18}};
+    for (const Case& c : cases) {
+        const QPointF pos(50, 50);
+        QWheelEvent e(pos, grid->viewport()->mapToGlobal(pos), QPoint(), QPoint(0, c.delta),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(grid->viewport(), &e);
+        QApplication::processEvents();
+        EXPECT_EQ(grid->currentIndex().row(), c.expectedRow) << c.delta;
+    }
+}
