@@ -92,12 +92,11 @@ void SerialPortComm2::onError(QSerialPort::SerialPortError error)
     if (!m_port.isOpen())
         return;
     // A vanished device reports errors in a tight loop; close on the first one, then tell.
-    // The system's text here is often stale (left by a modem-line request), so say what
-    // happened in words and give it only as detail.
+    // The system's text here is often stale (left by a modem-line request that a
+    // pseudo-terminal refused), so the reason is said in words.
     const QString message = describeFailure(
         m_device, error,
-        QStringLiteral("the connection was lost; the device was unplugged or closed (%1)")
-            .arg(m_port.errorString()));
+        QStringLiteral("the connection was lost; the device was unplugged or closed."));
     m_port.close();
     m_port.clearError();
     emit lost(message);
