@@ -3,7 +3,8 @@
 # With --fix it rewrites the files instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-mapfile -t files < <(git ls-files -co --exclude-standard -- '*.cpp' '*.h')
+mapfile -t files < <(git ls-files -co --exclude-standard -- '*.cpp' '*.h' |
+                     while read -r f; do [ -f "$f" ] && echo "$f"; done)
 [ "${#files[@]}" -gt 0 ] || exit 0
 if [ "${1:-}" = "--fix" ]; then
   clang-format -i "${files[@]}"

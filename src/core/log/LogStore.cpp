@@ -31,7 +31,11 @@ void LogStore::append(const LogRow& row)
     QByteArray utf8[5];
     std::size_t bytes = 0;
     for (int i = 0; i < 5; ++i) {
-        utf8[i] = texts[i]->left(kTextLimit).toUtf8(); // 20 characters fit in 80 bytes
+        QString text = texts[i]->left(kTextLimit);
+        // Half of a character outside the basic plane would come back as "?": drop it.
+        if (!text.isEmpty() && text.back().isHighSurrogate())
+            text.chop(1);
+        utf8[i] = text.toUtf8(); // 20 characters fit in 80 bytes
         bytes += 1 + std::size_t(utf8[i].size());
     }
     const std::uint64_t pos = reserveText(bytes);
