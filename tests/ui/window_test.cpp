@@ -10,6 +10,8 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryFile>
 #include <QTest>
@@ -302,4 +304,111 @@ TEST(Window, WheelMovesTheGridSelectionOneRowPerEvent)
         QApplication::processEvents();
         EXPECT_EQ(grid->currentIndex().row(), c.expectedRow) << c.delta;
     }
+}
+
+TEST(Window, PortPanelsCycleAndTheToggleConnects)
+{
+    TFCOMM w(ModelFlags::thisBuild(), QStringLiteral("."));
+    auto panel = [&](int n) { return w.findChild<QPushButton*>(QStringLiteral("BtCOM%1").arg(n)); };
+    // Each click on the shown panel shows the next; four clicks come back to "COM 1".
+    const int expectedAfterClick[] = {2, 3, 4, 1};
+    for (int step = 0; step < 4; ++step) {
+        const int shown = step == 0 ? 1 : expectedAfterClick[step - 1];
+        ASSERT_FALSE(panel(shown)->isHidden());
+        panel(shown)->click();
+        for (int n = 1; n <= 4; ++n)
+            EXPECT_EQ(panel(n)->isHidden(), n != expectedAfterClick[step]) << step << n;
+        EXPECT_EQ(w.portChoice().comNumber(), expectedAfterClick[step]);
+    }
+    EXPECT_EQ(panel(1)->text(), QStringLiteral("COM 1"));
+
+    Pty pty;
+    w.portChoice().setExplicitDevice(pty.path());
+    auto* toggle = w.findChild<QPushButton*>(QStringLiteral("COMCon"));
+    toggle->click();
+    EXPECT_TRUE(w.isConnected());
+    EXPECT_FALSE(panel(1)->isEnabled()); // no port change while connected
+    EXPECT_TRUE(w.findChild<QWidget*>(QStringLiteral("BTCon"))->isHidden());
+    EXPECT_FALSE(w.findChild<QWidget*>(QStringLiteral("BtDiscon"))->isHidden());
+    toggle->click();
+    EXPECT_FALSE(w.isConnected());
+    EXPECT_TRUE(panel(1)->isEnabled());
+}
+
+TEST(Window, LimitEditsFilterKeysAndRefuseWhatIsNotANumber)
+{
+    TFCOMM w(ModelFlags::thisBuild(), QStringLiteral("."));
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    auto* high = w.findChild<QLineEdit*>(QStringLiteral("T1HI"));
+    auto* low = w.findChild<QLineEdit*>(QStringLiteral("T1LO"));
+    high->setFocus();
+    high->clear();
+    QTest::keyClicks(high, QStringLiteral("12a.5x.3"));
+    EXPECT_EQ(high->text(), QStringLiteral("12.53")); // letters and a second point dropped
+
+    // A half-typed "-" is left alone, and leaving the edit restores the last accepted text.
+    high->clear();
+    QTest::keyClicks(high, QStringLiteral("-"));
+    EXPECT_EQ(high->text(), QStringLiteral("-"));
+    low->setFocus();
+    EXPECT_EQ(high->text(), QStringLiteral("12.53"));
+
+    // A pasted text that is not a number is refused with the message and taken back.
+    QStringList messages = withMessageBoxes(QMessageBox::Ok, [&] {
+        high->setText(QStringLiteral("1e2e3"));
+        QTest::qWait(50);
+    });
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0], QStringLiteral("Numerical input errors"));
+    EXPECT_EQ(high->text(), QStringLiteral("12.53"));
+    messages = withMessageBoxes(QMessageBox::Ok, [&] {
+        low->setText(QStringLiteral("-999999"));
+        QTest::qWait(50);
+    });
+    EXPECT_EQ(messages.size(), 1);
+
+    // The low edit had accepted nothing yet, so it is empty now and readings are not judged.
+    EXPECT_EQ(low->text(), QString());
+    w.session().H415RData(readingFrame(" 123", 2, "25").constData(), 14);
+    EXPECT_EQ(text(w, "judge"), QString());
+    low->setText(QStringLiteral("1"));
+    w.session().H415RData(readingFrame(" 123", 2, "25").constData(), 14);
+    EXPECT_EQ(text(w, "judge"), QStringLiteral("Pass"));
+    EXPECT_EQ(text(w, "T1VALUE"), QStringLiteral("1.23"));
+}
+
+TEST(Window, RecordingControlsReachThePolicy)
+{
+    TFCOMM w(ModelFlags::thisBuild(), QStringLiteral("."));
+    w.show();
+    auto* interval = w.findChild<QLineEdit*>(QStringLiteral("RecordSITime"));
+    interval->setFocus();
+    interval->selectAll();
+    QTest::keyClicks(interval, QStringLiteral("4x-"));
+    EXPECT_EQ(interval->text(), QStringLiteral("4")); // digits only
+    EXPECT_EQ(w.session().policy().sampleCountdown(), 4);
+    w.findChild<QCheckBox*>(QStringLiteral("RecordSI"))->setChecked(true);
+    EXPECT_TRUE(w.session().policy().intervalEnabled());
+
+    for (int i = 0; i < int(std::size(kRecordLimits)); ++i) {
+        w.findChild<QAction*>(QString::fromLatin1(kRecordLimits[i].objectName))->trigger();
+        EXPECT_EQ(w.session().policy().maxRecords(), kRecordLimits[i].maxRecords);
+        for (int k = 0; k < int(std::size(kRecordLimits)); ++k)
+            EXPECT_EQ(w.findChild<QAction*>(QString::fromLatin1(kRecordLimits[k].objectName))
+                          ->isChecked(),
+                      k == i);
+    }
+
+    // The Fill box and the Graphic > Fill item stay in step and choose the curve.
+    auto* fillBox = w.findChild<QCheckBox*>(QStringLiteral("BtFill"));
+    auto* fillItem = w.findChild<QAction*>(QStringLiteral("Fill"));
+    fillItem->trigger();
+    EXPECT_FALSE(fillBox->isChecked());
+    EXPECT_FALSE(fillItem->isChecked());
+    EXPECT_EQ(w.session().activeSeries(), 1);
+    fillBox->click();
+    EXPECT_TRUE(fillItem->isChecked());
+    EXPECT_EQ(w.session().activeSeries(), 0);
 }
