@@ -269,3 +269,35 @@ TEST(Cli, LivePortStopsAfterTheDuration)
     ::close(slave);
     ::close(master);
 }
+
+TEST(Cli, DecimalSeparatorComesFromTheNumericLocale)
+{
+    QTemporaryFile f;
+    const QString file = writeTemp(f, readingFrame(" 123", 2, "25"));
+    struct Case
+    {
+        const char* lcNumeric;
+        const char* high; // a limit the reading passes, written the locale's way
+        const char* value;
+    };
+    const Case cases[] = {{"C", "1.5", "1.23"}, {"de_DE.UTF-8", "1,5", "1,23"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lcNumeric);
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("LC_ALL"));
+        env.insert(QStringLiteral("LC_NUMERIC"), QString::fromLatin1(c.lcNumeric));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(QX740_CLI),
+                {QStringLiteral("--replay"), file, QStringLiteral("--json"),
+                 QStringLiteral("--high"), QString::fromLatin1(c.high)});
+        ASSERT_TRUE(p.waitForFinished(30000));
+        ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().constData();
+        const QList<QJsonObject> lines = jsonLines(p.readAllStandardOutput());
+        ASSERT_EQ(lines.size(), 1);
+        EXPECT_EQ(lines[0][QStringLiteral("value")].toString(), QLatin1String(c.value));
+        EXPECT_EQ(lines[0][QStringLiteral("number")].toDouble(), 1.23);
+        EXPECT_EQ(lines[0][QStringLiteral("captions")].toObject()[QStringLiteral("judge")],
+                  QStringLiteral("Pass"));
+    }
+}
