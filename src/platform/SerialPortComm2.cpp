@@ -1,6 +1,9 @@
 #include "SerialPortComm2.h"
 
-#include <QTimer>
+#include <QFile>
+
+#include <cerrno>
+#include <unistd.h>
 
 namespace qx740 {
 
@@ -20,7 +23,10 @@ QString SerialPortComm2::describeFailure(const QString& device, QSerialPort::Ser
                                          const QString& reason)
 {
     QString text = QStringLiteral("Serial port %1: %2").arg(device, reason);
-    if (error == QSerialPort::PermissionError)
+    // A port in use is reported as a permission error too; only a device the user may not
+    // open at all calls for the group.
+    if (error == QSerialPort::PermissionError && ::access(QFile::encodeName(device), R_OK) != 0 &&
+        errno == EACCES)
         text +=
             QStringLiteral("\nThe user must be a member of the dialout group to use serial ports "
                            "(sudo usermod -aG dialout $USER, then log in again).");
@@ -39,15 +45,28 @@ bool SerialPortComm2::open(const QString& device, int baudRate, QString* error)
     m_port.setParity(QSerialPort::NoParity);
     m_port.setStopBits(QSerialPort::OneStop);
     m_port.setFlowControl(QSerialPort::NoFlowControl);
-    if (!m_port.open(QIODevice::ReadOnly)) {
+    m_opening = true;
+    m_failureWhileOpening.clear();
+    const bool opened = m_port.open(QIODevice::ReadOnly);
+    if (opened) {
+        // Pseudo-terminals and some adapters have no modem lines; that alone is no failure.
+        m_port.setDataTerminalReady(true);
+        m_port.setRequestToSend(false);
+    }
+    m_opening = false;
+    if (opened && !m_port.isOpen()) {
+        // The device failed while the lines were set (unplugged at that moment).
+        if (error)
+            *error = m_failureWhileOpening;
+        m_port.clearError();
+        return false;
+    }
+    if (!opened) {
         if (error)
             *error = describeFailure(device, m_port.error(), m_port.errorString());
         m_port.clearError();
         return false;
     }
-    // Pseudo-terminals and some adapters have no modem lines; that alone is no failure.
-    m_port.setDataTerminalReady(true);
-    m_port.setRequestToSend(false);
     m_port.clearError();
     return true;
 }
@@ -99,6 +118,10 @@ void SerialPortComm2::onError(QSerialPort::SerialPortError error)
         QStringLiteral("the connection was lost; the device was unplugged or closed."));
     m_port.close();
     m_port.clearError();
+    if (m_opening) {
+        m_failureWhileOpening = message; // open() reports it
+        return;
+    }
     emit lost(message);
 }
 

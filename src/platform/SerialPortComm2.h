@@ -33,6 +33,8 @@ private:
     QSerialPort m_port;
     QString m_device;
     int m_baudRate = 2400;
+    bool m_opening = false;
+    QString m_failureWhileOpening;
 };
 
 } // namespace qx740

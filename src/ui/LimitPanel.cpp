@@ -188,6 +188,10 @@ bool LimitPanel::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     } else if (event->type() == QEvent::FocusOut) {
+        // A menu opening or another window taking over does not leave the edit.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason)
+            return QFrame::eventFilter(watched, event);
         if (const auto back = m_limits.focusLeft(which(watched)))
             edit->setText(*back);
     }

@@ -47,9 +47,11 @@ PortMenu::PortMenu(PortChoice& choice, QWidget* parent)
 void PortMenu::refresh()
 {
     clear();
+    delete m_group; // clear() removes the actions, not the group that held them
+    m_group = new QActionGroup(this);
+    QActionGroup* group = m_group;
     const QStringList present = PortChoice::presentPorts();
     const QString chosen = m_choice.device(present);
-    auto* group = new QActionGroup(this);
     const QList<QSerialPortInfo> infos = QSerialPortInfo::availablePorts();
     for (const QString& path : present) {
         QString label = path;

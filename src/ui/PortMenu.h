@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QMenu>
+
+class QActionGroup;
 #include <QString>
 #include <QStringList>
 
@@ -52,6 +54,7 @@ signals:
 private:
     void refresh();
     PortChoice& m_choice;
+    QActionGroup* m_group = nullptr;
 };
 
 } // namespace qx740

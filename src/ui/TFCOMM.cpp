@@ -42,6 +42,10 @@ TFCOMM::TFCOMM(const ModelFlags& flags, const QString& decimalPoint, QWidget* pa
     connect(m_session.get(), &MeterSession::beep, this, [] { QApplication::beep(); });
     connect(m_session.get(), &MeterSession::errorRaised, this, &TFCOMM::showError);
 
+    m_conTimer.setParent(this);
+    m_conTimer.setObjectName(QStringLiteral("ConTimer"));
+    m_recordTimer.setParent(this);
+    m_recordTimer.setObjectName(QStringLiteral("Trecord"));
     connect(&m_conTimer, &QTimer::timeout, m_session.get(), &MeterSession::ConTimerTimer);
     connect(&m_recordTimer, &QTimer::timeout, m_session.get(), &MeterSession::TrecordTimer);
     m_conTimer.start(100);

@@ -177,9 +177,10 @@ void TFCOMM::buildClientArea()
     m_recordSITime = named(new QLineEdit(s.policy().intervalText(), area), "RecordSITime");
     m_recordSITime->setGeometry(191, 312, 27, 21);
     m_recordSITime->setStyleSheet(QStringLiteral("QLineEdit { background: #C0C0C0; }"));
-    // Digits only, typed or pasted: a pasted text with anything else is refused whole.
+    // Digits only, typed or pasted (a pasted text with anything else is refused whole), and
+    // no more than a whole number holds: the conversion can then never fail on every reading.
     m_recordSITime->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,9}")), this));
     connect(m_recordSITime, &QLineEdit::textChanged, this, [this](const QString& t) {
         const QString error = m_session->policy().intervalTextChanged(t);
         if (!error.isEmpty())

@@ -24,7 +24,8 @@ QString helpText()
         "  --low TEXT           low limit text (default -6000)\n"
         "  --no-repeat          do not log a reading equal to the last logged one (\"Repeat\" "
         "off)\n"
-        "  --interval N         log at most every N seconds (\"Sampling Interval\" on, text N)\n"
+        "  --interval N         log at most every N seconds (\"Sampling Interval\" on, text N);\n"
+        "                       as if set before the readings began, so the first is logged\n"
         "  --max-records N      record limit (default 10000)\n"
         "\n"
         "Time:\n"
@@ -45,6 +46,8 @@ QString helpText()
 }
 
 namespace {
+constexpr int kMaxDurationSeconds = 2'000'000;
+
 bool isDigits(const QString& s)
 {
     if (s.isEmpty())
@@ -99,6 +102,11 @@ std::optional<CliOptions> parseArguments(const QStringList& args, QString* error
                 const double d = v.toDouble(&ok);
                 if (!ok || d < 0)
                     return fail(QStringLiteral("--duration: not a number of seconds: %1").arg(v));
+                // Timers count milliseconds in an int; longer runs need no --duration.
+                if (d > kMaxDurationSeconds)
+                    return fail(QStringLiteral("--duration: at most %1 seconds (24 days); leave it "
+                                               "out to log until stopped")
+                                    .arg(kMaxDurationSeconds));
                 o.duration = d;
             } else if (a == QLatin1String("--assembler")) {
                 if (v == QLatin1String("415"))
