@@ -1,6 +1,7 @@
 // The real window, offscreen, fed through a pseudo-terminal as a meter would feed it.
 #include "Frames.h"
 #include "LcdPanelWidget.h"
+#include "LogGrid.h"
 #include "TFCOMM.h"
 
 #include <QAction>
@@ -126,14 +127,14 @@ TEST(Window, PtyBytesBecomeLcdCaptionsVerdictAndGridRows)
     QTest::qWait(30);
     pty.write(stream.mid(5));
 
-    auto* grid = w.findChild<QTableView*>(QStringLiteral("DBGrid1"));
+    auto* grid = w.findChild<LogGrid*>(QStringLiteral("DBGrid1"));
     ASSERT_NE(grid, nullptr);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return grid->model()->rowCount() == 3; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return grid->rowCount() == 3; }, 5000));
 
-    EXPECT_EQ(grid->model()->index(0, 2).data().toString(), QStringLiteral("1.23"));
-    EXPECT_EQ(grid->model()->index(1, 2).data().toString(), QStringLiteral("4567"));
-    EXPECT_EQ(grid->model()->index(2, 2).data().toString(), QStringLiteral("0L"));
-    EXPECT_EQ(grid->currentIndex().row(), 2); // follows the newest row
+    EXPECT_EQ(grid->cellText(0, 2), QStringLiteral("1.23"));
+    EXPECT_EQ(grid->cellText(1, 2), QStringLiteral("4567"));
+    EXPECT_EQ(grid->cellText(2, 2), QStringLiteral("0L"));
+    EXPECT_EQ(grid->currentRow(), 2); // follows the newest row
 
     // The last frame on the panel: blank, 0, L, blank.
     EXPECT_EQ(text(w, "LcdDa"), QString());
@@ -178,14 +179,14 @@ TEST(Window, WindowAndCliAgreeOnTheSameBytes)
     rows.removeAll(QByteArray());
     ASSERT_FALSE(rows.isEmpty());
 
-    auto* grid = w.findChild<QTableView*>(QStringLiteral("DBGrid1"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return grid->model()->rowCount() == rows.size(); }, 5000));
+    auto* grid = w.findChild<LogGrid*>(QStringLiteral("DBGrid1"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return grid->rowCount() == rows.size(); }, 5000));
     QTest::qWait(100); // nothing more arrives
-    ASSERT_EQ(grid->model()->rowCount(), rows.size());
+    ASSERT_EQ(grid->rowCount(), rows.size());
     for (int r = 0; r < rows.size(); ++r) {
         const QList<QByteArray> fields = rows[r].trimmed().split('\t');
         for (int c : {0, 2, 3, 4, 5}) {
-            QString shown = grid->model()->index(r, c).data().toString();
+            QString shown = grid->cellText(r, c);
             if (shown.trimmed().isEmpty())
                 shown = QStringLiteral("NULL");
             EXPECT_EQ(shown, QString::fromUtf8(fields[c])) << "row " << r << " column " << c;
@@ -286,8 +287,8 @@ TEST(Window, WheelMovesTheGridSelectionOneRowPerEvent)
     w.show();
     for (int i = 0; i < 20; ++i)
         w.session().H415RData(readingFrame(" 123", 2, "25").constData(), 14);
-    auto* grid = w.findChild<QTableView*>(QStringLiteral("DBGrid1"));
-    ASSERT_EQ(grid->currentIndex().row(), 19);
+    auto* grid = w.findChild<LogGrid*>(QStringLiteral("DBGrid1"));
+    ASSERT_EQ(grid->currentRow(), 19);
 
     struct Case
     {
@@ -298,12 +299,34 @@ TEST(Window, WheelMovesTheGridSelectionOneRowPerEvent)
     const Case cases[] = {{120, 18}, {480, 17}, {-120, 18}, {0, 19}, {15, 18}};
     for (const Case& c : cases) {
         const QPointF pos(50, 50);
-        QWheelEvent e(pos, grid->viewport()->mapToGlobal(pos), QPoint(), QPoint(0, c.delta),
+        QWheelEvent e(pos, grid->view()->viewport()->mapToGlobal(pos), QPoint(), QPoint(0, c.delta),
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(grid->viewport(), &e);
+        QApplication::sendEvent(grid->view()->viewport(), &e);
         QApplication::processEvents();
-        EXPECT_EQ(grid->currentIndex().row(), c.expectedRow) << c.delta;
+        EXPECT_EQ(grid->currentRow(), c.expectedRow) << c.delta;
+        // The selected row on screen is that row of the log.
+        const QModelIndex shown = grid->view()->currentIndex();
+        ASSERT_TRUE(shown.isValid());
+        EXPECT_EQ(shown.siblingAtColumn(0).data().toString(), grid->cellText(c.expectedRow, 0));
     }
+    // Over the scroll bar the wheel moves the current row as well, and only by one.
+    const QPointF pos(5, 5);
+    QWheelEvent e(pos, grid->scrollBar()->mapToGlobal(pos), QPoint(), QPoint(0, 120), Qt::NoButton,
+                  Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(grid->scrollBar(), &e);
+    QApplication::processEvents();
+    EXPECT_EQ(grid->currentRow(), 17);
+
+    // Keys move through the whole log; the window of rows on screen follows.
+    grid->view()->setFocus();
+    QTest::keyClick(grid->view(), Qt::Key_Home);
+    EXPECT_EQ(grid->currentRow(), 0);
+    EXPECT_EQ(grid->scrollBar()->value(), 0);
+    QTest::keyClick(grid->view(), Qt::Key_PageDown);
+    EXPECT_EQ(grid->currentRow(), grid->visibleRows());
+    QTest::keyClick(grid->view(), Qt::Key_End);
+    EXPECT_EQ(grid->currentRow(), 19);
+    EXPECT_EQ(grid->scrollBar()->value(), 20 - grid->visibleRows());
 }
 
 TEST(Window, PortPanelsCycleAndTheToggleConnects)
