@@ -59,8 +59,6 @@ public:
     TChartControl& chartControl() { return *m_chartControl; }
     ChartSurface& chart() { return *m_chart; }
     const std::string& lcdHex() const { return m_lcdHex; }
-    const H415Assembler& assembler415() const { return m_h415; }
-    const H452Assembler& assembler452() const { return m_h452; }
 
     // States of the window's check boxes that the decoders read.
     void setAlarmChecks(bool high, bool low);
