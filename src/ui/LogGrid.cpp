@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QTableView>
@@ -93,6 +94,11 @@ LogGrid::LogGrid(QWidget* parent)
     m_view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_view->setStyleSheet(QStringLiteral("QTableView { background: #C0C0C0; }"));
+    // The selected row stays marked when the grid does not have the focus.
+    QPalette pal = m_view->palette();
+    for (auto role : {QPalette::Highlight, QPalette::HighlightedText})
+        pal.setColor(QPalette::Inactive, role, pal.color(QPalette::Active, role));
+    m_view->setPalette(pal);
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(12);
     m_view->setFont(f);
@@ -100,7 +106,9 @@ LogGrid::LogGrid(QWidget* parent)
     title.setPixelSize(11);
     m_view->horizontalHeader()->setFont(title);
     m_view->horizontalHeader()->setHighlightSections(false);
-    m_view->horizontalHeader()->setStretchLastSection(true);
+    // The second unit takes what is left of the grid's width.
+    m_view->horizontalHeader()->setMinimumSectionSize(20);
+    m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_view->verticalHeader()->setDefaultSectionSize(kRowHeight);
     m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_view->verticalHeader()->setFixedWidth(12);
@@ -128,6 +136,7 @@ void LogGrid::setModel(QAbstractItemModel* model)
     static const int kWidths[] = {45, 75, 74, 51, 69};
     for (int c = 0; c < 5; ++c)
         m_view->setColumnWidth(c, kWidths[c]);
+    m_view->horizontalHeader()->setSectionResizeMode(5, QHeaderView::Stretch);
     connect(model, &QAbstractItemModel::rowsInserted, this, &LogGrid::onRowsInserted);
     connect(model, &QAbstractItemModel::modelReset, this, &LogGrid::onReset);
     onReset();
@@ -155,7 +164,10 @@ void LogGrid::layoutChildren()
 void LogGrid::resizeEvent(QResizeEvent*)
 {
     layoutChildren();
-    showFrom(m_window.first());
+    if (m_current >= 0)
+        setCurrentRow(m_current); // keeps the current row on screen
+    else
+        showFrom(m_window.first());
 }
 
 void LogGrid::showFrom(int first)
@@ -177,9 +189,11 @@ void LogGrid::syncSelection()
 {
     const int row = m_current - m_window.first();
     if (m_current >= 0 && row >= 0 && row < m_window.rowCount())
-        m_view->setCurrentIndex(m_window.index(row, 0));
+        m_view->selectionModel()->setCurrentIndex(m_window.index(row, 0),
+                                                  QItemSelectionModel::ClearAndSelect |
+                                                      QItemSelectionModel::Rows);
     else
-        m_view->clearSelection();
+        m_view->selectionModel()->clear();
 }
 
 void LogGrid::setCurrentRow(int row)

@@ -435,3 +435,22 @@ TEST(Window, RecordingControlsReachThePolicy)
     EXPECT_TRUE(fillItem->isChecked());
     EXPECT_EQ(w.session().activeSeries(), 0);
 }
+
+TEST(Window, GridKeepsTheNewestRowOnScreenWhateverItsSize)
+{
+    ReadingLogTable table;
+    for (int i = 1; i <= 30; ++i)
+        table.append({i, QStringLiteral("12:00:00"), QStringLiteral("1.23"), QString(), QString(),
+                      QString()});
+    LogGrid grid;
+    grid.setModel(&table); // rows arrive before the grid has its size
+    for (const QSize size : {QSize(398, 220), QSize(398, 120), QSize(398, 400)}) {
+        grid.resize(size);
+        grid.show();
+        QApplication::processEvents();
+        const QModelIndex shown = grid.view()->currentIndex();
+        ASSERT_TRUE(shown.isValid()) << size.height();
+        EXPECT_EQ(shown.siblingAtColumn(0).data().toString(), QStringLiteral("30"));
+        EXPECT_TRUE(grid.view()->selectionModel()->isRowSelected(shown.row(), {}));
+    }
+}
