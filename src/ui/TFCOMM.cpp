@@ -66,42 +66,29 @@ TFCOMM::~TFCOMM()
     m_port->close();
 }
 
+void TFCOMM::follow(El e, QWidget* widget, Shows shows)
+{
+    m_rendered.push_back({e, widget, shows});
+    renderElement(e);
+}
+
 void TFCOMM::renderElement(El e)
 {
     const PanelModel& p = m_session->panel();
-    switch (e) {
-    case El::MinText:
-        m_minText->setText(p.caption(e));
-        break;
-    case El::MaxText:
-        m_maxText->setText(p.caption(e));
-        break;
-    case El::MinTextU:
-        m_minTextU->setText(LcdPanelWidget::displayUnit(p.caption(e)));
-        break;
-    case El::MaxTextU:
-        m_maxTextU->setText(LcdPanelWidget::displayUnit(p.caption(e)));
-        break;
-    case El::oltext:
-        m_oltext->setVisible(p.isShown(e));
-        break;
-    case El::CONok:
-        m_conOk->setVisible(p.isShown(e));
-        break;
-    case El::CONokN:
-        m_conOkN->setVisible(p.isShown(e));
-        break;
-    case El::Bt10:
-        m_bt10->setText(p.caption(e));
-        break;
-    case El::Setmax:
-        m_setmax->setText(p.caption(e));
-        break;
-    case El::SetMin:
-        m_setmin->setText(p.caption(e));
-        break;
-    default:
-        break;
+    for (const Rendered& r : m_rendered) {
+        if (r.element != e)
+            continue;
+        switch (r.shows) {
+        case Shows::Caption:
+            r.widget->setProperty("text", p.caption(e));
+            break;
+        case Shows::UnitCaption:
+            r.widget->setProperty("text", LcdPanelWidget::displayUnit(p.caption(e)));
+            break;
+        case Shows::Visibility:
+            r.widget->setVisible(p.isShown(e));
+            break;
+        }
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <vector>
 
 class QAction;
 class QActionGroup;
@@ -91,20 +92,22 @@ private:
     QCheckBox* m_recordSI = nullptr;
     QLineEdit* m_recordSITime = nullptr;
     QCheckBox* m_fill = nullptr;
-    QPushButton* m_bt10 = nullptr;
     QWidget* m_comPanels[4] = {};
     QWidget* m_btCon = nullptr;
     QWidget* m_btDiscon = nullptr;
     QPushButton* m_comCon = nullptr;
-    LinkPicture* m_conOk = nullptr;
-    LinkPicture* m_conOkN = nullptr;
-    QLabel* m_minText = nullptr;
-    QLabel* m_maxText = nullptr;
-    QLabel* m_minTextU = nullptr;
-    QLabel* m_maxTextU = nullptr;
-    QLabel* m_oltext = nullptr;
-    QLineEdit* m_setmax = nullptr;
-    QLineEdit* m_setmin = nullptr;
+
+    // How a companion widget outside the LCD panel shows its element of the panel model.
+    enum class Shows { Caption, UnitCaption, Visibility };
+    struct Rendered
+    {
+        El element;
+        QWidget* widget;
+        Shows shows;
+    };
+    // Registers a widget that follows an element, and gives it the element's current state.
+    void follow(El e, QWidget* widget, Shows shows);
+    std::vector<Rendered> m_rendered;
 };
 
 } // namespace qx740

@@ -222,11 +222,12 @@ void TFCOMM::buildClientArea()
         ->setEnabled(false);
     toolButton(tools, "BTPrevious", "Previous", {195, 12, 23, 22}, QStyle::SP_MediaSeekBackward)
         ->setEnabled(false);
-    m_bt10 = named(new QPushButton(s.panel().caption(El::Bt10), tools), "Bt10");
-    m_bt10->setGeometry(219, 12, 46, 22);
-    m_bt10->setToolTip(QStringLiteral("Page No."));
-    m_bt10->setFlat(true);
-    m_bt10->setStyleSheet(QStringLiteral("QPushButton { color: blue; }"));
+    auto* bt10 = named(new QPushButton(tools), "Bt10");
+    bt10->setGeometry(219, 12, 46, 22);
+    bt10->setToolTip(QStringLiteral("Page No."));
+    bt10->setFlat(true);
+    bt10->setStyleSheet(QStringLiteral("QPushButton { color: blue; }"));
+    follow(El::Bt10, bt10, Shows::Caption);
     toolButton(tools, "BtNext", "Next", {267, 12, 23, 22}, QStyle::SP_MediaSeekForward)
         ->setEnabled(false);
     toolButton(tools, "BTlast", "last", {291, 12, 23, 22}, QStyle::SP_MediaSkipForward)
@@ -318,11 +319,12 @@ void TFCOMM::buildHiddenElements(QWidget* area, const ModelFlags&)
                                   makeFont("Arial", 19, true, true), blue, Qt::yellow);
     connect(exitPanel, &QPushButton::clicked, this, &TFCOMM::BtExit1Click);
 
-    m_conOk = named(new LinkPicture(true, area), "CONok");
-    m_conOk->move(kOutside, 120);
-    m_conOk->hide();
-    m_conOkN = named(new LinkPicture(false, area), "CONokN");
-    m_conOkN->move(kOutside, 120);
+    for (auto [e, lit] : {std::pair{El::CONok, true}, std::pair{El::CONokN, false}}) {
+        auto* picture = new LinkPicture(lit, area);
+        picture->setObjectName(elementName(e));
+        picture->move(kOutside, 120);
+        follow(e, picture, Shows::Visibility);
+    }
 
     for (int i = 0; i < kModelFlagCount; ++i) {
         const auto flag = static_cast<ModelFlag>(i);
@@ -343,41 +345,47 @@ void TFCOMM::buildHiddenElements(QWidget* area, const ModelFlags&)
     };
     connect(setMaxB, &QCheckBox::toggled, this, alarmChecks);
     connect(setMinB, &QCheckBox::toggled, this, alarmChecks);
-    m_setmax = named(new QLineEdit(s.panel().caption(El::Setmax), area), "Setmax");
-    m_setmin = named(new QLineEdit(s.panel().caption(El::SetMin), area), "SetMin");
-    m_setmax->move(kOutside + 80, 420);
-    m_setmin->move(kOutside + 80, 445);
     auto* signedDigits =
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[-+0-9]*")), this);
-    m_setmax->setValidator(signedDigits);
-    m_setmin->setValidator(signedDigits);
+    for (auto [e, y] : {std::pair{El::Setmax, 420}, std::pair{El::SetMin, 445}}) {
+        auto* edit = new QLineEdit(area);
+        edit->setObjectName(elementName(e));
+        edit->move(kOutside + 80, y);
+        edit->setValidator(signedDigits);
+        follow(e, edit, Shows::Caption);
+    }
 
     auto* panel3 = named(new QFrame(area), "Panel3");
     panel3->setGeometry(99, 543, 398, 32);
     panel3->hide();
-    auto stripLabel = [panel3](const char* name, const QString& text, int x, const QFont& f) {
-        auto* l = named(new QLabel(text, panel3), name);
-        l->move(x, 10);
-        l->setFont(f);
-        return l;
+    const struct
+    {
+        El element;
+        int x;
+        QFont font;
+        Shows shows;
+    } strip[] = {
+        {El::Label11, 16, makeFont("Liberation Sans", 12, true), Shows::Caption},
+        {El::MinText, 64, makeFont("Arial", 14, false, true), Shows::Caption},
+        {El::MinTextU, 112, makeFont("Arial", 14), Shows::UnitCaption},
+        {El::Label12, 217, makeFont("Liberation Sans", 12, true), Shows::Caption},
+        {El::MaxText, 265, makeFont("Arial", 14, false, true), Shows::Caption},
+        {El::MaxTextU, 313, makeFont("Arial", 14), Shows::UnitCaption},
     };
-    stripLabel("Label11", QStringLiteral("MIN: "), 16, makeFont("Liberation Sans", 12, true));
-    m_minText = stripLabel("MinText", s.panel().caption(El::MinText), 64,
-                           makeFont("Arial", 14, false, true));
-    m_minTextU =
-        stripLabel("MinTextU", s.panel().caption(El::MinTextU), 112, makeFont("Arial", 14));
-    stripLabel("Label12", QStringLiteral("MAX: "), 217, makeFont("Liberation Sans", 12, true));
-    m_maxText = stripLabel("MaxText", s.panel().caption(El::MaxText), 265,
-                           makeFont("Arial", 14, false, true));
-    m_maxTextU =
-        stripLabel("MaxTextU", s.panel().caption(El::MaxTextU), 313, makeFont("Arial", 14));
+    for (const auto& item : strip) {
+        auto* label = new QLabel(panel3);
+        label->setObjectName(elementName(item.element));
+        label->move(item.x, 10);
+        label->setFont(item.font);
+        follow(item.element, label, item.shows);
+    }
 
     auto* kd = named(new QFrame(area), "KD");
     kd->setGeometry(kOutside, 480, 160, 60);
-    m_oltext = named(new QLabel(s.panel().caption(El::oltext), kd), "oltext");
-    m_oltext->setFont(makeFont("Arial", 35, true));
-    m_oltext->setStyleSheet(QStringLiteral("QLabel { color: white; background: gray; }"));
-    m_oltext->hide();
+    auto* oltext = named(new QLabel(s.panel().caption(El::oltext), kd), "oltext");
+    oltext->setFont(makeFont("Arial", 35, true));
+    oltext->setStyleSheet(QStringLiteral("QLabel { color: white; background: gray; }"));
+    follow(El::oltext, oltext, Shows::Visibility);
 }
 
 } // namespace qx740
