@@ -112,9 +112,6 @@ LogGrid::LogGrid(QWidget* parent)
     m_view->verticalHeader()->setDefaultSectionSize(kRowHeight);
     m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_view->verticalHeader()->setFixedWidth(12);
-    static const int kWidths[] = {45, 75, 74, 51, 69};
-    for (int c = 0; c < 5; ++c)
-        m_view->horizontalHeader()->resizeSection(c, kWidths[c]);
     auto* units = new UnitDelegate(this);
     m_view->setItemDelegateForColumn(3, units);
     m_view->setItemDelegateForColumn(5, units);
